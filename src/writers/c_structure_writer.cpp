@@ -1,0 +1,71 @@
+// The C structure table: an initialised array, one row per typed entry.
+#include "common/guarded.h"
+#include "common/records.h"
+#include "common/text_file.h"
+#include "driver/include_lines.h"
+#include "writers/format.h"
+#include "writers/writers.h"
+
+void WriteCStructureHeader() {
+  static const char* const Opening[] = {
+      "typedef enum",
+      "{",
+      "    BYTE,",
+      "    PTR,",
+      "    FLAG,",
+      "    MASK,",
+      "    UINT,",
+      "    INT,",
+      "    ULONG,",
+      "    LONG,",
+      "    DOUBLE,",
+      "    EVENT,",
+      "    LIT",
+      "} ParameterType;",
+      "",
+      "typedef struct",
+      "{",
+      "    char ParmName[24];",
+      "    long ParmLoc;",
+      "    ParameterType ParmType;",
+      "} XOLTParamRec;",
+      "",
+  };
+  for (const char* Line : Opening) WriteIncludeLine(IncludeFile, Line);
+  ShortText Count("#define LASTPARM ");
+  Append(Count, DecimalText(GeneratorState.LastParmCount).View());
+  WriteIncludeLine(IncludeFile, Count.View());
+  WriteIncludeLine(IncludeFile, "");
+  WriteIncludeLine(IncludeFile, "XOLTParamRec XOLTParams[LASTPARM] = ");
+  WriteIncludeLine(IncludeFile, "{");
+}
+
+void WriteCStructureRow() {
+  GeneratorStateRecord& State = GeneratorState;
+  OutputLine.Clear();
+  if (!DefinitionFields.HasType) return;
+  State.EntryCount = StoreInt16(std::int32_t{State.EntryCount} + 1, "WriteCStructureRow");
+  if (State.Pass != 2) return;
+
+  ShortText Row("    { \"");
+  Append(Row, DefinitionFields.Name.View());
+  Append(Row, "\", ");
+  const ValueForms Forms = WrittenForms();
+  if (Forms.Hex) {
+    Append(Row, "0x");
+    Append(Row, HexDigits(State.Value).View());
+    Append(Row, ", ");
+  }
+  if (Forms.Decimal) {
+    Append(Row, DecimalText(State.Value).View());
+    Append(Row, ", ");
+  }
+  Append(Row, UpperCase(DefinitionFields.TypeName).View());
+  const bool Last = State.EntryCount == State.LastParmCount;
+  Append(Row, Last ? " }" : " },");
+  OutputLine = Row;
+  EmitLine();
+  if (!Last) return;
+  OutputLine = ShortText("} ;");  // closes the initializer the header opened
+  EmitLine();
+}
