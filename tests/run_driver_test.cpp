@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text_file.h"
 #include "support/test_support.h"
 
 namespace {
@@ -155,6 +156,7 @@ TEST(RunDriver, CtrlZEndsTheInputWhereverItStands) {
       {"#one\r\x1A\n#two\r\n", Lines({"; one"})},
       {"#one\r\n\x1A", Lines({"; one"})},
       {"#one\r\n\x1A\r\n#two", Lines({"; one"})},
+      {"#" + std::string(279, 'a') + "\x1A#two\r\n", Lines({"; " + std::string(253, 'a')})},
   };
   for (const auto& Case : Cases) {
     SCOPED_TRACE(testing::PrintToString(Case.Source));
@@ -162,6 +164,12 @@ TEST(RunDriver, CtrlZEndsTheInputWhereverItStands) {
     EXPECT_EQ(Run.Status, 0);
     EXPECT_EQ(Run.Include, Case.Include);
   }
+}
+
+std::string Repeat(const std::string& Text, int Count) {
+  std::string Bytes;
+  for (int I = 0; I < Count; ++I) Bytes += Text;
+  return Bytes;
 }
 
 // n bytes of a repeating pattern, so that a cut shows where it fell.
@@ -181,6 +189,30 @@ TEST(RunDriver, LongLineKeepsItsFirst255BytesAndTheNextLineIsRead) {
     Outcome Run = RunOn(Long + Ending + "#next" + Ending, {"A"});
     EXPECT_EQ(Run.Status, 0);
     EXPECT_EQ(Run.Include, Lines({"; " + Pattern(244), "; next"}));
+  }
+}
+
+// Lines that meet the end of the read buffer: a CR LF split across two
+// reads is one line end, a long line is cut across the refill, and a Ctrl-Z
+// first in a fresh block ends the input.
+TEST(RunDriver, LinesAcrossTheReadBuffer) {
+  const std::size_t Block = TextFileBufferSize;
+  const std::string Cut = "; " + std::string(253, 'a');
+  const struct {
+    std::string Source;
+    std::string Include;
+  } Cases[] = {
+      // CR last in the block, LF first in the next; nine lines in all.
+      {"#" + std::string(Block - 2, 'a') + "\r\n" + Repeat("#b\r\n", 8),
+       Lines({Cut, "; b", "; b", "; b", "; b", "; b", "; b", "; b", "; b"})},
+      {"#" + std::string(Block + 100, 'a') + "\r\n#z", Lines({Cut, "; z"})},
+      {"#" + std::string(Block - 3, 'a') + "\r\n\x1A#more\r\n", Lines({Cut})},
+  };
+  for (const auto& Case : Cases) {
+    Outcome Run = RunOn(Case.Source, {"A"});
+    EXPECT_EQ(Run.Status, 0);
+    EXPECT_EQ(Run.Console, "");
+    EXPECT_EQ(Run.Include, Case.Include);
   }
 }
 
@@ -245,12 +277,6 @@ TEST(RunDriver, ConvertedCommentsAreCutAt255) {
     EXPECT_EQ(Run.Include, Lines(Case.Written));
     for (const std::string& Line : Case.Written) EXPECT_LE(Line.size(), 255u);
   }
-}
-
-std::string Repeat(const std::string& Text, int Count) {
-  std::string Bytes;
-  for (int I = 0; I < Count; ++I) Bytes += Text;
-  return Bytes;
 }
 
 TEST(RunDriver, ProgressDisplayEveryTenthLine) {
