@@ -337,6 +337,36 @@ TEST(RunDriver, DefinitionFileThatCannotBeOpened) {
     }
 }
 
+// Names are used whole: a name longer than 255 bytes opens the file it
+// names, and a name holding NUL opens nothing (the bytes before the NUL
+// name another file).
+TEST(RunDriver, FileNamesAreUsedWhole) {
+  test::TempDir Dir;
+  const std::filesystem::path Folder = Dir.Path / std::string(200, 'f');
+  std::filesystem::create_directory(Folder);
+  const std::string Source = (Folder / (std::string(100, 's') + ".def")).string();
+  const std::string Include = (Folder / (std::string(100, 'i') + ".inc")).string();
+  ASSERT_GT(Source.size(), 300u);
+  test::WriteBytes(Source, "#long\r\n");
+  test::RunResult Long = test::RunInProcess({Source, Include, "A"});
+  EXPECT_EQ(Long.Status, 0);
+  EXPECT_EQ(test::ReadBytes(Include), "; long\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder),
+                          std::filesystem::directory_iterator()),
+            2);
+
+  const std::string Plain = Dir.File("defs.txt");
+  test::WriteBytes(Plain, "#c\r\n");
+  const std::string Nul(1, '\0');
+  test::RunResult BadSource = test::RunInProcess({Plain + Nul + "x", Dir.File("out.inc"), "A"});
+  EXPECT_EQ(BadSource.Status, 2);
+  EXPECT_EQ(BadSource.Console, "\nCan't open input file\n");
+  test::RunResult BadInclude = test::RunInProcess({Plain, Dir.File("out.inc") + Nul + "x", "A"});
+  EXPECT_EQ(BadInclude.Status, 2);
+  EXPECT_EQ(BadInclude.Console, "\nCan't open output file\n");
+  EXPECT_FALSE(test::Exists(Dir.File("out.inc")));
+}
+
 TEST(RunDriver, IncludeFileThatCannotBeCreated) {
   test::TempDir Dir;
   std::filesystem::create_directory(Dir.Path / "folder");
