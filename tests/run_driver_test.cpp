@@ -420,3 +420,28 @@ TEST(RunDriver, SecondPassStartsWithWhatTheFirstLeft) {
 }
 
 }  // namespace
+
+namespace {
+
+// A message the console refuses is an I/O error, not the tool's own error.
+TEST(RunDriver, MessageTheConsoleRefusesEndsWithWriteError) {
+  if (!test::Exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  struct Case {
+    std::string Source;
+    std::vector<std::string> Arguments;
+  };
+  const Case Cases[] = {
+      {"A 1\n", {"defs.txt"}},                          // usage
+      {"A 1\n", {"defs.txt", "out.inc", "P", "S"}},     // a command-line message
+      {"A 1 %NOPE\n", {"defs.txt", "out.inc", "C"}},    // a message during a pass
+      {"A 1GH\n", {"defs.txt", "out.inc", "C"}},        // the hex message
+  };
+  for (const Case& Each : Cases) {
+    SCOPED_TRACE(Each.Source + " " + std::to_string(Each.Arguments.size()) + " arguments");
+    test::TempDir Dir;
+    test::WriteBytes(Dir.File("defs.txt"), Each.Source);
+    EXPECT_EQ(test::RunBinary(Each.Arguments, Dir.Path.string(), "/dev/full").Status, 101);
+  }
+}
+
+}  // namespace

@@ -1,9 +1,9 @@
 #include "definitions/number_fields.h"
 
-#include "common/console.h"
 #include "common/guarded.h"
 #include "common/run_end.h"
 #include "definitions/number_syntax.h"
+#include "driver/messages.h"
 
 bool IsDecimalField(const ShortText& Text) {
   std::int32_t Value = 0;
@@ -25,7 +25,7 @@ std::int32_t ParseHexField(const ShortText& Text) {
   std::int32_t Value = 0;
   if (!HexToInt(Digits, Value)) {
     // Unlike Fatal, no line end comes before this message.
-    ConsoleWrite("FATAL ERROR: Undecipherable Hex Number field\n");
+    ShowMessage("FATAL ERROR: Undecipherable Hex Number field\n");
     EndRun(ExitOwnError);
   }
   return Value;

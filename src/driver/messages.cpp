@@ -5,10 +5,15 @@
 #include "common/console.h"
 #include "common/run_end.h"
 
+void ShowMessage(std::string_view Text) {
+  ConsoleWrite(Text);
+  ConsoleFlush();
+}
+
 void Fatal(std::string_view Message) {
   std::string Text = "\n";
   Text += Message;
   Text += '\n';
-  ConsoleWrite(Text);
+  ShowMessage(Text);
   EndRun(ExitOwnError);
 }

@@ -56,7 +56,7 @@ std::int16_t OptionNumber(const std::string& Argument, const char* BadMessage) {
 }  // namespace
 
 void ShowUsage() {
-  ConsoleWrite(std::string_view(UsageText, sizeof UsageText - 1));
+  ShowMessage(std::string_view(UsageText, sizeof UsageText - 1));
   EndRun(ExitOwnError);
 }
 
