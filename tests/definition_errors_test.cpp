@@ -38,6 +38,7 @@ TEST(DefinitionErrors, ThroughTheBinary) {
       {"A 1 %WORD\n", {"X", "-2"}, 2, Invalid},
       {"A 1GH\n", {}, 2, HexMessage},
       {"A -1H\n", {}, 2, HexMessage},
+      {std::string("A 12\0H\n", 7), {}, 2, HexMessage},
       // No line end before the hex message, unlike the others.
       {TenLinesEndingWith("A 1GH"), {}, 2, "SourceLine 10\r" + HexMessage},
       {TenLinesEndingWith("A 1 %FOO"), {}, 2, "SourceLine 10\r" + Invalid},

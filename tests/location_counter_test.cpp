@@ -256,6 +256,28 @@ TEST(LocationCounter, ArithmeticLeavingThe32BitRange) {
   }
 }
 
+// The typed entry after 32767 leaves the range of the 16-bit count.
+TEST(LocationCounter, TypedEntryCountStaysIn16Bits) {
+  const struct {
+    TargetLanguage Language;
+    std::string Console;
+  } Cases[] = {
+      {TargetLanguage::PascalRecord, "Runtime error 201 at $D55E647B\n  in WritePascalRecordRow\n"},
+      {TargetLanguage::CStructure, "Runtime error 201 at $B2B90C32\n  in WriteCStructureRow\n"},
+  };
+  for (const auto& Case : Cases) {
+    test::StartDefinitions();
+    RunOptions.Language = Case.Language;
+    GeneratorState.EntryCount = 32766;
+    EXPECT_EQ(test::HandleLine("A 1 %BYTE").Status, test::RunGoesOn);
+    EXPECT_EQ(test::HandleLine("B 2").Status, test::RunGoesOn);  // untyped: not counted
+    EXPECT_EQ(GeneratorState.EntryCount, 32767);
+    test::LineResult Result = test::HandleLine("C 3 %BYTE");
+    EXPECT_EQ(Result.Status, 201);
+    EXPECT_EQ(Result.Console, Case.Console);
+  }
+}
+
 // The first pass counts the typed entries only; the second begins with the
 // field size and the notation that the end of the first left.
 TEST(LocationCounter, StateCarriesIntoTheSecondPass) {
