@@ -1,9 +1,9 @@
 // The C structure table: an initialised array, one row per typed entry.
-#include "common/guarded.h"
 #include "common/records.h"
 #include "common/text_file.h"
 #include "driver/include_lines.h"
 #include "writers/format.h"
+#include "writers/table_rows.h"
 #include "writers/writers.h"
 
 void WriteCStructureHeader() {
@@ -41,11 +41,8 @@ void WriteCStructureHeader() {
 }
 
 void WriteCStructureRow() {
-  GeneratorStateRecord& State = GeneratorState;
-  OutputLine.Clear();
-  if (!DefinitionFields.HasType) return;
-  State.EntryCount = StoreInt16(std::int32_t{State.EntryCount} + 1, "WriteCStructureRow");
-  if (State.Pass != 2) return;
+  if (!CountTypedEntry("WriteCStructureRow")) return;
+  const GeneratorStateRecord& State = GeneratorState;
 
   ShortText Row("    { \"");
   Append(Row, DefinitionFields.Name.View());

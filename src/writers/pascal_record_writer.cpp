@@ -1,9 +1,9 @@
 // The Pascal record table: a typed array constant, one row per typed entry.
-#include "common/guarded.h"
 #include "common/records.h"
 #include "common/text_file.h"
 #include "driver/include_lines.h"
 #include "writers/format.h"
+#include "writers/table_rows.h"
 #include "writers/writers.h"
 
 void WritePascalRecordHeader() {
@@ -30,11 +30,8 @@ void WritePascalRecordHeader() {
 }
 
 void WritePascalRecordRow() {
-  GeneratorStateRecord& State = GeneratorState;
-  OutputLine.Clear();
-  if (!DefinitionFields.HasType) return;
-  State.EntryCount = StoreInt16(std::int32_t{State.EntryCount} + 1, "WritePascalRecordRow");
-  if (State.Pass != 2) return;
+  if (!CountTypedEntry("WritePascalRecordRow")) return;
+  const GeneratorStateRecord& State = GeneratorState;
 
   ShortText Row;
   if (State.EntryCount == 1) Append(Row, '(');  // opens the array constant
