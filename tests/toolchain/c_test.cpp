@@ -16,8 +16,8 @@
 //   is never closed;
 // - H and D together: "0x1F31" reads as one, different, number;
 // - a "*/" in a remark or a comment line, which ends the comment early;
-// - two tables in one program: each header declares the same types and
-//   defines the array XOLTParams.
+// - being included by two source files of one program: the header defines
+//   the array XOLTParams, not only declares it.
 #include <gtest/gtest.h>
 
 #include <string>
