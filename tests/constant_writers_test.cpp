@@ -215,20 +215,28 @@ TEST(ConstantWriters, ValueZeroAndNegativeValues) {
 
 TEST(ConstantWriters, LongNamesPushEveryColumn) {
   // 47 characters: past the value and the comment column in every layout.
-  // 40 characters: a C name that ends exactly at column 48.
+  // 40 characters: a C name that ends exactly at column 48. 24 characters:
+  // an assembler name that ends exactly at column 24. Where a name reaches
+  // a column, C and assembler keep one space before what follows, so that
+  // the name never runs into the keyword or the value; Pascal needs none.
   const std::string Long = "PARAMETER_NAME_LONG_ENOUGH_TO_PASS_EVERY_COLUMN";
   const std::string Forty = "FORTY_CHARACTER_NAME_ENDING_AT_COLUMN_48";
+  const std::string TwentyFour = "NAME_OF_TWENTY_FOUR_CHRS";
   ASSERT_EQ(Long.size(), 47u);
   ASSERT_EQ(Forty.size(), 40u);
-  const std::string Definitions = Long + " 1000H %LONG big\n" + Forty + " 2\n";
+  ASSERT_EQ(TwentyFour.size(), 24u);
+  const std::string Definitions = Long + " 1000H %LONG big\n" + Forty + " 2\n" + TwentyFour + " 3\n";
   const std::string Set = "set" + Spaces(21);
   ExpectIncludeFiles(
       Definitions,
       {
-          {"P", {}, PascalFile({Long + " =$1000;{ (LONG) big }", Forty + " =2;" + Spaces(4)})},
-          {"C", {}, CrLfLines({"#define " + Long + "0x1000/* (LONG) big */", "#define " + Forty + "2" + Spaces(11)})},
-          {"A", {}, CrLfLines({Long + "equ01000h; (LONG) big", Forty + "equ2" + Spaces(4)})},
-          {"B", {}, CrLfLines({Set + Long + "=4096(LONG) big", Set + Forty + "=2"})},
+          {"P", {}, PascalFile({Long + " =$1000;{ (LONG) big }", Forty + " =2;" + Spaces(4),
+                                TwentyFour + " =" + Spaces(6) + "3;" + Spaces(14)})},
+          {"C", {}, CrLfLines({"#define " + Long + " 0x1000/* (LONG) big */", "#define " + Forty + " 2" + Spaces(10),
+                               "#define " + TwentyFour + Spaces(16) + "3" + Spaces(11)})},
+          {"A", {}, CrLfLines({Long + " equ 01000h; (LONG) big", Forty + " equ 2" + Spaces(2),
+                               TwentyFour + " equ" + Spaces(4) + "3" + Spaces(15)})},
+          {"B", {}, CrLfLines({Set + Long + "=4096(LONG) big", Set + Forty + "=2", Set + TwentyFour + "=3"})},
       });
 }
 

@@ -10,7 +10,10 @@ namespace {
 
 // A constant line: Lead, Name padded to NameColumn, Keyword; the value from
 // ValueColumn + 1; the comment from CommentColumn + 1. Every column is a
-// minimum: a longer line pushes what follows to the right.
+// minimum: a longer line pushes what follows to the right. Where a long name
+// would run into the keyword or the value, C and assembler would read the
+// two as one word (a different macro, a label "NAMEequ"), so Apart keeps them
+// one space apart there; Pascal reads "NAME =$1F;" as it stands.
 struct ConstantLayout {
   std::string_view Lead;
   int NameColumn;
@@ -20,30 +23,37 @@ struct ConstantLayout {
   std::string_view DecimalClose;
   int CommentColumn;
   std::string_view CommentOpen, CommentClose;
+  bool Apart;
 };
 
-//                                     lead        name  keyword value  hex          decimal comment  opener  closer
-constexpr ConstantLayout PascalLayout{"",          24,   " =",   32,    "$", ";",    ";",    48,      "{ ",   " }"};
-constexpr ConstantLayout CLayout{     "#define ",  0,    "",     48,    "0x", "",    "",     60,      "/* ",  " */"};
-constexpr ConstantLayout AsmLayout{   "",          24,   "equ",  32,    "0", "h",    "",     48,      "; ",   ""};
+//                                     lead        name  keyword value  hex          decimal comment  opener  closer  apart
+constexpr ConstantLayout PascalLayout{"",          24,   " =",   32,    "$", ";",    ";",    48,      "{ ",   " }",   false};
+constexpr ConstantLayout CLayout{     "#define ",  0,    "",     48,    "0x", "",    "",     60,      "/* ",  " */",  true};
+constexpr ConstantLayout AsmLayout{   "",          24,   "equ",  32,    "0", "h",    "",     48,      "; ",   "",     true};
+
+// Pads Line to Column; a line that has reached the column already gets one
+// space when the layout keeps its words apart.
+ShortText PadToColumn(const ShortText& Line, int Column, bool Apart) {
+  if (Apart && Line.Length >= Column) return Concat(Line, " ");
+  return PadTo(Line, Column);
+}
 
 void WriteConstantLine(const ConstantLayout& Layout) {
   MergeName();
   const GeneratorStateRecord& State = GeneratorState;
   ShortText Line(Layout.Lead);
   Append(Line, DefinitionFields.Name.View());
-  Line = PadTo(Line, Layout.NameColumn);
+  if (!Layout.Keyword.empty()) Line = PadToColumn(Line, Layout.NameColumn, Layout.Apart);
   Append(Line, Layout.Keyword);
 
   const ValueForms Forms = WrittenForms();
+  Line = PadToColumn(Line, Layout.ValueColumn, Layout.Apart);
   if (Forms.Hex) {
-    Line = PadTo(Line, Layout.ValueColumn);
     Append(Line, Layout.HexOpen);
     Append(Line, HexDigits(State.Value).View());
     Append(Line, Layout.HexClose);
   }
-  if (Forms.Decimal) {
-    Line = PadTo(Line, Layout.ValueColumn);
+  if (Forms.Decimal) {  // behind the hex form directly when both are written
     Append(Line, DecimalText(State.Value).View());
     Append(Line, Layout.DecimalClose);
   }

@@ -3,8 +3,6 @@
 // values of the definition file.
 //
 // What the assembler cannot take, though the tool writes it:
-// - a name of 24 characters or more: "equ" follows it with no space, and
-//   from 29 characters on the value follows "equ" with no space too;
 // - H and D together: "01Fh31" is no number;
 // - names that are no labels, or that are register names or keywords (AX,
 //   BYTE, DD, ...);

@@ -10,8 +10,6 @@
 //   so it must be read with a length ("%.24s"), and C++ rejects it outright;
 // - a name holding a double quote or a backslash, which the row does not
 //   escape;
-// - a #define name of 40 characters or more: the value follows it with no
-//   space and becomes part of the macro name;
 // - a table with no typed entry: an array of 0 elements whose initializer
 //   is never closed;
 // - H and D together: "0x1F31" reads as one, different, number;

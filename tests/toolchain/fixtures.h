@@ -17,7 +17,8 @@ namespace toolchain {
 
 // For the four constant languages: relative "$" entries of several sizes, a
 // line without a type word that keeps the size of the line above, a "#"
-// marker, every notation of a number, the extreme values, enum and lit.
+// marker, every notation of a number, the extreme values, enum and lit, and
+// a name that runs past every column.
 inline const char ConstantsDefinition[] =
     "; Constants for the compilers, with comments of the three kinds.\n"
     "# A comment may hold (brackets), 1/2 and quotes \"like these\".\n"
@@ -42,7 +43,8 @@ inline const char ConstantsDefinition[] =
     "SMALLEST      -2147483648 %const\n"
     "MODE_OFF      0           %enum\n"
     "MODE_ON       $           %enum\n"
-    "MODE_AUTO     $           %enum    counts on by one\n";
+    "MODE_AUTO     $           %enum    counts on by one\n"
+    "A_NAME_LONG_ENOUGH_TO_PUSH_EVERY_COLUMN_RIGHT 77 %const\n";
 
 struct Constant {
   const char* Name;
@@ -71,6 +73,7 @@ inline const std::vector<Constant> Constants = {
     {"MODE_OFF", "enum", 0},
     {"MODE_ON", "enum", 1},
     {"MODE_AUTO", "enum", 2},
+    {"A_NAME_LONG_ENOUGH_TO_PUSH_EVERY_COLUMN_RIGHT", "const", 77},
 };
 
 // The option sets every constant language is compiled with: as written,
