@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -163,6 +164,47 @@ TEST(Faults, DefinitionFileThatCannotBeOpenedTouchesNoIncludeFile) {
     EXPECT_EQ(Run.Console, FatalText("Can't open input file"));
     EXPECT_EQ(Take(Dir.Path), Before);
   }
+}
+
+// A pipe that holds Bytes and has no writer left, open for reading under a
+// descriptor that the tool inherits: "/dev/fd/N" names it, as a process
+// substitution of the shell does.
+struct FilledPipe {
+  explicit FilledPipe(const std::string& Bytes) {
+    int Ends[2];
+    if (pipe(Ends) != 0) throw std::runtime_error("pipe failed");
+    if (write(Ends[1], Bytes.data(), Bytes.size()) != static_cast<ssize_t>(Bytes.size()))
+      throw std::runtime_error("pipe write failed");
+    close(Ends[1]);
+    Read = Ends[0];
+  }
+  ~FilledPipe() { close(Read); }
+  std::string Name() const { return "/dev/fd/" + std::to_string(Read); }
+  int Read;
+};
+
+// A pipe gives its bytes once. The one-pass languages read it as any file;
+// the table languages, which read their input twice, refuse it before the
+// include file is created (a second pass would write a table without rows).
+TEST(Faults, PipeAsDefinitionFileIsRefusedWhereTwoPassesAreNeeded) {
+  test::TempDir Dir;
+  for (const char* Language : {"PR", "CS"}) {
+    SCOPED_TRACE(Language);
+    FilledPipe Pipe(Definitions);
+    const Snapshot Before = Take(Dir.Path);
+    test::RunResult Run = test::RunBinary({Pipe.Name(), "out.inc", Language}, Dir.Path.string());
+    EXPECT_EQ(Run.Status, 2);
+    EXPECT_EQ(Run.Console, FatalText("Can't open input file"));
+    EXPECT_EQ(Take(Dir.Path), Before);
+  }
+
+  test::WriteBytes(Dir.File("defs.txt"), Definitions);
+  ASSERT_EQ(test::RunBinary({"defs.txt", "expected.h", "C"}, Dir.Path.string()).Status, 0);
+  FilledPipe Pipe(Definitions);
+  test::RunResult Run = test::RunBinary({Pipe.Name(), "out.h", "C"}, Dir.Path.string());
+  EXPECT_EQ(Run.Status, 0);
+  EXPECT_EQ(Run.Console, "");
+  EXPECT_EQ(test::ReadBytes(Dir.File("out.h")), test::ReadBytes(Dir.File("expected.h")));
 }
 
 TEST(Faults, IncludeFileThatCannotBeCreatedLeavesTheDefinitionFile) {
