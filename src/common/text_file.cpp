@@ -131,6 +131,13 @@ void AbandonFiles() {
   CloseSource(SourceFile);
 }
 
+bool CanBeReadTwice(const std::string& Name) {
+  std::error_code Error;
+  const std::filesystem::file_type Type = std::filesystem::status(Name, Error).type();
+  return Error || (Type != std::filesystem::file_type::fifo &&
+                   Type != std::filesystem::file_type::socket);
+}
+
 bool SameFile(const std::string& First, const std::string& Second) {
   std::error_code Error;
   bool Same = std::filesystem::equivalent(First, Second, Error);

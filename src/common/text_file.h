@@ -58,6 +58,10 @@ void CloseInclude(IncludeFileRecord& File);
 // if it can be, and no failure is reported.
 void AbandonFiles();
 
+// False for a pipe or a socket (a process substitution, a named pipe): what
+// has been read from it is gone, so a second reading would find nothing.
+bool CanBeReadTwice(const std::string& Name);
+
 // True when both names exist and name the same file (another spelling, a
 // symbolic link or a hard link).
 bool SameFile(const std::string& First, const std::string& Second);

@@ -42,6 +42,10 @@ void MainSequence() {
 }  // namespace
 
 void OpenFiles() {
+  // The table languages read the definition file twice. A pipe gives its
+  // bytes only once: the second pass would write a header without its rows.
+  if (IsTableLanguage(RunOptions.Language) && !CanBeReadTwice(SourceName))
+    Fatal("Can't open input file");
   if (!OpenForReading(SourceFile, SourceName)) Fatal("Can't open input file");
   // Creating the include file over the definition file would destroy it:
   // another spelling of the same name, a symbolic or a hard link.
