@@ -1,16 +1,5 @@
 #include "common/short_text.h"
 
-void Append(ShortText& Target, std::string_view Text) {
-  std::size_t Room = ShortTextCapacity - Target.Length;
-  std::size_t Count = Text.size() < Room ? Text.size() : Room;
-  std::memcpy(Target.Data + Target.Length, Text.data(), Count);
-  Target.Length = static_cast<std::uint8_t>(Target.Length + Count);
-}
-
-void Append(ShortText& Target, char Character) {
-  if (Target.Length < ShortTextCapacity) Target.Data[Target.Length++] = Character;
-}
-
 ShortText Concat(const ShortText& Left, std::string_view Right) {
   ShortText Result(Left);
   Append(Result, Right);

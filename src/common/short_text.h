@@ -39,8 +39,15 @@ struct ShortText {
 };
 
 // Appends as much of Text as fits; the rest is dropped.
-void Append(ShortText& Target, std::string_view Text);
-void Append(ShortText& Target, char Character);
+inline void Append(ShortText& Target, std::string_view Text) {
+  std::size_t Room = ShortTextCapacity - Target.Length;
+  std::size_t Count = Text.size() < Room ? Text.size() : Room;
+  std::memcpy(Target.Data + Target.Length, Text.data(), Count);
+  Target.Length = static_cast<std::uint8_t>(Target.Length + Count);
+}
+inline void Append(ShortText& Target, char Character) {
+  if (Target.Length < ShortTextCapacity) Target.Data[Target.Length++] = Character;
+}
 
 // Joins two texts into a new one, cut at 255.
 ShortText Concat(const ShortText& Left, std::string_view Right);
@@ -49,7 +56,9 @@ inline bool operator==(const ShortText& Left, const ShortText& Right) {
   return Left.View() == Right.View();
 }
 inline bool operator==(const ShortText& Left, std::string_view Right) {
-  return Left.View() == Right;
+  // Length first: against a literal the byte comparison then has a fixed size.
+  return Left.Length == Right.size() &&
+         (Right.empty() || std::memcmp(Left.Data, Right.data(), Right.size()) == 0);
 }
 
 // A blank is a space or a tab, the only separator of words anywhere.

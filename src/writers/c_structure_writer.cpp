@@ -47,7 +47,8 @@ void WriteCStructureRow() {
   State.EntryCount = StoreInt16(std::int32_t{State.EntryCount} + 1, "WriteCStructureRow");
   if (State.Pass != 2) return;
 
-  ShortText Row("    { \"");
+  ShortText& Row = OutputLine;  // built where EmitLine takes it from
+  Row.Assign("    { \"");
   Append(Row, DefinitionFields.Name.View());
   Append(Row, "\", ");
   const ValueForms Forms = WrittenForms();
@@ -63,7 +64,6 @@ void WriteCStructureRow() {
   Append(Row, UpperCase(DefinitionFields.TypeName).View());
   const bool Last = State.EntryCount == State.LastParmCount;
   Append(Row, Last ? " }" : " },");
-  OutputLine = Row;
   EmitLine();
   if (!Last) return;
   OutputLine = ShortText("} ;");  // closes the initializer the header opened

@@ -30,25 +30,26 @@ constexpr ConstantLayout AsmLayout{   "",          24,   "equ",  32,    "0", "h"
 void WriteConstantLine(const ConstantLayout& Layout) {
   MergeName();
   const GeneratorStateRecord& State = GeneratorState;
-  ShortText Line(Layout.Lead);
+  ShortText& Line = OutputLine;  // built where EmitLine takes it from
+  Line.Assign(Layout.Lead);
   Append(Line, DefinitionFields.Name.View());
-  Line = PadTo(Line, Layout.NameColumn);
+  PadInPlace(Line, Layout.NameColumn);
   Append(Line, Layout.Keyword);
 
   const ValueForms Forms = WrittenForms();
   if (Forms.Hex) {
-    Line = PadTo(Line, Layout.ValueColumn);
+    PadInPlace(Line, Layout.ValueColumn);
     Append(Line, Layout.HexOpen);
     Append(Line, HexDigits(State.Value).View());
     Append(Line, Layout.HexClose);
   }
   if (Forms.Decimal) {
-    Line = PadTo(Line, Layout.ValueColumn);
+    PadInPlace(Line, Layout.ValueColumn);
     Append(Line, DecimalText(State.Value).View());
     Append(Line, Layout.DecimalClose);
   }
 
-  Line = PadTo(Line, Layout.CommentColumn);  // also when no comment follows
+  PadInPlace(Line, Layout.CommentColumn);  // also when no comment follows
   const ShortText Note = TypeNote();
   if (!Note.Empty() || !DefinitionFields.Remark.Empty()) {
     Append(Line, Layout.CommentOpen);
@@ -56,7 +57,6 @@ void WriteConstantLine(const ConstantLayout& Layout) {
     Append(Line, DefinitionFields.Remark.View());
     Append(Line, Layout.CommentClose);
   }
-  OutputLine = Line;
   EmitLine();
 }
 
@@ -70,12 +70,13 @@ void WriteAssemblerEntry() { WriteConstantLine(AsmLayout); }
 // remark follow the value directly. Always decimal, never padded after.
 void WriteBatchEntry() {
   MergeName();
-  ShortText Line = PadTo(ShortText("set"), 24);
+  ShortText& Line = OutputLine;
+  Line.Assign("set");
+  PadInPlace(Line, 24);
   Append(Line, DefinitionFields.Name.View());
   Append(Line, '=');
   Append(Line, DecimalText(GeneratorState.Value).View());
   Append(Line, TypeNote().View());
   Append(Line, DefinitionFields.Remark.View());
-  OutputLine = Line;
   EmitLine();
 }

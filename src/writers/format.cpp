@@ -1,10 +1,19 @@
 #include "writers/format.h"
 
+#include <cstring>
+
 #include "common/records.h"
+
+void PadInPlace(ShortText& Text, int Width) {
+  const int Limit = Width < ShortTextCapacity ? Width : ShortTextCapacity;
+  if (Text.Length >= Limit) return;
+  std::memset(Text.Data + Text.Length, ' ', static_cast<std::size_t>(Limit - Text.Length));
+  Text.Length = static_cast<std::uint8_t>(Limit);
+}
 
 ShortText PadTo(const ShortText& Text, int Width) {
   ShortText Result(Text);
-  while (Result.Length < Width && Result.Length < ShortTextCapacity) Append(Result, ' ');
+  PadInPlace(Result, Width);
   return Result;
 }
 
@@ -12,7 +21,7 @@ ShortText HexText(std::uint32_t Number, int Digits) {
   static const char HexDigitSet[] = "0123456789ABCDEF";
   ShortText Result;
   for (int Shift = 4 * Digits - 4; Shift >= 0; Shift -= 4)
-    Append(Result, HexDigitSet[(Number >> Shift) & 15u]);
+    Result.Data[Result.Length++] = HexDigitSet[(Number >> Shift) & 15u];  // at most 8
   return Result;
 }
 
@@ -25,17 +34,20 @@ ShortText HexDigits(std::int32_t Number) {
 }
 
 ShortText DecimalText(std::int32_t Number) {
+  // Work on the magnitude unsigned, so that -2147483648 needs no care; the
+  // digits are written from the right into a scratch area, then moved once.
+  std::uint32_t Magnitude = Number < 0 ? 0u - static_cast<std::uint32_t>(Number)
+                                       : static_cast<std::uint32_t>(Number);
   char Digits[11];
-  int Count = 0;
-  // Work on the magnitude in 64 bits so that -2147483648 needs no care.
-  std::int64_t Magnitude = Number < 0 ? -std::int64_t{Number} : Number;
+  char* First = Digits + sizeof Digits;
   do {
-    Digits[Count++] = static_cast<char>('0' + Magnitude % 10);
+    *--First = static_cast<char>('0' + Magnitude % 10);
     Magnitude /= 10;
   } while (Magnitude != 0);
+  if (Number < 0) *--First = '-';
   ShortText Result;
-  if (Number < 0) Append(Result, '-');
-  while (Count > 0) Append(Result, Digits[--Count]);
+  Result.Length = static_cast<std::uint8_t>(Digits + sizeof Digits - First);
+  std::memcpy(Result.Data, First, Result.Length);
   return Result;
 }
 

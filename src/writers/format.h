@@ -8,6 +8,9 @@
 // Text followed by spaces up to Width characters; never cut.
 ShortText PadTo(const ShortText& Text, int Width);
 
+// The same, in place: the writers pad the line they are building.
+void PadInPlace(ShortText& Text, int Width);
+
 // Exactly Digits upper-case hex digits of the low 4 x Digits bits of Number.
 ShortText HexText(std::uint32_t Number, int Digits);
 

@@ -36,7 +36,7 @@ void WritePascalRecordRow() {
   State.EntryCount = StoreInt16(std::int32_t{State.EntryCount} + 1, "WritePascalRecordRow");
   if (State.Pass != 2) return;
 
-  ShortText Row;
+  ShortText& Row = OutputLine;  // built where EmitLine takes it from, empty here
   if (State.EntryCount == 1) Append(Row, '(');  // opens the array constant
   Append(Row, "(ParmName : '");
   Append(Row, DefinitionFields.Name.View());
@@ -55,6 +55,5 @@ void WritePascalRecordRow() {
   Append(Row, "ParmType : type_");
   Append(Row, DefinitionFields.TypeName.View());
   Append(Row, State.EntryCount == State.LastParmCount ? " ));" : " ),");
-  OutputLine = Row;
   EmitLine();
 }
