@@ -12,10 +12,21 @@ const FieldTypeEntry FieldTypeTable[FieldTypeCount] = {
     {"LIT", 0},    {"CONST", 0}, {"ENUM", 1},  {"notfound", -1},
 };
 
+namespace {
+
+// Whether UpperCase(Name) equals Key, without building the upper-case copy.
+bool EqualsInUpperCase(const ShortText& Name, std::string_view Key) {
+  if (Name.Length != Key.size()) return false;
+  for (std::size_t I = 0; I < Key.size(); ++I)
+    if (UpperLetter(Name.Data[I]) != Key[I]) return false;
+  return true;
+}
+
+}  // namespace
+
 std::int16_t LookupFieldSize(const ShortText& TypeName) {
-  ShortText Upper = UpperCase(TypeName);
   for (const FieldTypeEntry& Row : FieldTypeTable) {
-    if (Upper.View() != Row.TypeKey) continue;
+    if (!EqualsInUpperCase(TypeName, Row.TypeKey)) continue;
     if (Row.TypeKey == "ENUM") return Row.Size;
     if (RunOptions.AddressStride == 0) Fatal("Zero AddressStride?");
     return static_cast<std::int16_t>(Row.Size / RunOptions.AddressStride);  // |Size| <= 12

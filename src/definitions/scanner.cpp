@@ -20,22 +20,43 @@ void NextToken(ShortText& Text, ShortText& Word) {
   std::memmove(Text.Data, Text.Data + Length, Text.Length);
 }
 
+// ParseDefinitionLine takes the words off a cursor over LineText: the same
+// fields that NextToken gives on a working copy, without moving the rest of
+// the line after every word.
+namespace {
+
+struct LineCursor {
+  const char* Next;
+  const char* End;
+
+  void SkipBlanks() {
+    while (Next != End && IsBlank(*Next)) ++Next;
+  }
+  std::string_view Word() {
+    SkipBlanks();
+    const char* Start = Next;
+    while (Next != End && !IsBlank(*Next)) ++Next;
+    return std::string_view(Start, static_cast<std::size_t>(Next - Start));
+  }
+  std::string_view Rest() const { return std::string_view(Next, static_cast<std::size_t>(End - Next)); }
+};
+
+}  // namespace
+
 void ParseDefinitionLine() {
   DefinitionFieldsRecord& Fields = DefinitionFields;
   Fields.HasType = false;
-  ShortText Rest = LineText;
-  NextToken(Rest, Fields.Name);
-  NextToken(Rest, Fields.ValueField);
-  TrimLeading(Rest);
-  if (!Rest.Empty() && Rest.First() == TypeMarker) {
+  LineCursor Rest{LineText.Data, LineText.Data + LineText.Length};
+  Fields.Name.Assign(Rest.Word());
+  Fields.ValueField.Assign(Rest.Word());
+  Rest.SkipBlanks();
+  if (Rest.Next != Rest.End && *Rest.Next == TypeMarker) {
     Fields.HasType = true;
-    ShortText Word;
-    NextToken(Rest, Word);
-    Fields.TypeName.Assign(Word.View().substr(1));  // only the one marker goes
+    Fields.TypeName.Assign(Rest.Word().substr(1));  // only the one marker goes
     GeneratorState.FieldSize = LookupFieldSize(Fields.TypeName);
     if (GeneratorState.FieldSize != 0) Append(Fields.Name, RunOptions.NameSuffix.View());
     if (GeneratorState.FieldSize == -1) Fatal("Invalid Parameter Type");
   }
-  TrimLeading(Rest);
-  Fields.Remark = Rest;
+  Rest.SkipBlanks();
+  Fields.Remark.Assign(Rest.Rest());
 }
