@@ -1,6 +1,8 @@
 #include "common/text_file.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -23,6 +25,31 @@ bool Fill(SourceFileRecord& File) {
 // Stop bytes of the line scan: LF, CR and Ctrl-Z.
 inline bool EndsLine(char C) { return C == '\n' || C == '\r' || C == CtrlZ; }
 
+// The first stop byte in [Begin, Limit), or Limit. Eight bytes are tested
+// at a time: for each stop byte S, (W ^ S...S) has a zero byte where W holds
+// S, and (X - 0x01...01) & ~X & 0x80...80 flags the lowest zero byte of X
+// exactly (a borrow can only add flags above it), so the lowest flag of the
+// three is the first stop byte.
+const char* FindLineEnd(const char* Begin, const char* Limit) {
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr std::uint64_t Ones = 0x0101010101010101u;
+    constexpr std::uint64_t Highs = 0x8080808080808080u;
+    while (Limit - Begin >= 8) {
+      std::uint64_t Word;
+      std::memcpy(&Word, Begin, sizeof Word);
+      const std::uint64_t Lf = Word ^ (Ones * '\n');
+      const std::uint64_t Cr = Word ^ (Ones * '\r');
+      const std::uint64_t Z = Word ^ (Ones * static_cast<unsigned char>(CtrlZ));
+      const std::uint64_t Flags =
+          ((Lf - Ones) & ~Lf) | ((Cr - Ones) & ~Cr) | ((Z - Ones) & ~Z);
+      if (Flags & Highs) return Begin + std::countr_zero(Flags & Highs) / 8;
+      Begin += sizeof Word;
+    }
+  }
+  while (Begin != Limit && !EndsLine(*Begin)) ++Begin;
+  return Begin;
+}
+
 // An empty name names no file, and a name holding NUL cannot be passed to
 // the platform whole: neither is opened.
 bool Openable(const std::string& Name) {
@@ -42,6 +69,9 @@ bool OpenForReading(SourceFileRecord& File, const std::string& Name) {
   File.Handle = Openable(Name) ? std::fopen(Name.c_str(), "rb") : nullptr;
   if (!File.Handle) return false;
   std::setvbuf(File.Handle, nullptr, _IONBF, 0);  // the record buffers
+  // The buffer is made resident whole, so that a run's memory is the same
+  // for a file of any size.
+  std::memset(File.Buffer, 0, sizeof File.Buffer);
   // A directory opens but cannot be read: try the first block now.
   File.End = std::fread(File.Buffer, 1, TextFileBufferSize, File.Handle);
   if (File.End == 0 && std::ferror(File.Handle)) {
@@ -63,8 +93,7 @@ void ReadLine(SourceFileRecord& File, ShortText& Line) {
     if (File.Start == File.End && !Fill(File)) return;  // last line without a line end
     const char* Begin = File.Buffer + File.Start;
     const char* Limit = File.Buffer + File.End;
-    const char* Stop = Begin;
-    while (Stop != Limit && !EndsLine(*Stop)) ++Stop;
+    const char* Stop = FindLineEnd(Begin, Limit);
     Append(Line, std::string_view(Begin, static_cast<std::size_t>(Stop - Begin)));
     File.Start = static_cast<std::size_t>(Stop - File.Buffer);
     if (Stop == Limit) continue;
@@ -88,6 +117,7 @@ bool OpenForWriting(IncludeFileRecord& File, const std::string& Name) {
   File.Handle = Openable(Name) ? std::fopen(Name.c_str(), "wb") : nullptr;
   if (!File.Handle) return false;
   std::setvbuf(File.Handle, nullptr, _IONBF, 0);  // the record buffers
+  std::memset(File.Buffer, 0, sizeof File.Buffer);  // resident whole, as above
   return true;
 }
 
