@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
+#include "common/byte_search.h"
 #include "common/run_end.h"
 
 SourceFileRecord SourceFile;
@@ -25,26 +25,13 @@ bool Fill(SourceFileRecord& File) {
 // Stop bytes of the line scan: LF, CR and Ctrl-Z.
 inline bool EndsLine(char C) { return C == '\n' || C == '\r' || C == CtrlZ; }
 
-// The first stop byte in [Begin, Limit), or Limit. Eight bytes are tested
-// at a time: for each stop byte S, (W ^ S...S) has a zero byte where W holds
-// S, and (X - 0x01...01) & ~X & 0x80...80 flags the lowest zero byte of X
-// exactly (a borrow can only add flags above it), so the lowest flag of the
-// three is the first stop byte.
+// The first stop byte in [Begin, Limit), or Limit; a block at a time while
+// a whole block is left.
 const char* FindLineEnd(const char* Begin, const char* Limit) {
-  if constexpr (std::endian::native == std::endian::little) {
-    constexpr std::uint64_t Ones = 0x0101010101010101u;
-    constexpr std::uint64_t Highs = 0x8080808080808080u;
-    while (Limit - Begin >= 8) {
-      std::uint64_t Word;
-      std::memcpy(&Word, Begin, sizeof Word);
-      const std::uint64_t Lf = Word ^ (Ones * '\n');
-      const std::uint64_t Cr = Word ^ (Ones * '\r');
-      const std::uint64_t Z = Word ^ (Ones * static_cast<unsigned char>(CtrlZ));
-      const std::uint64_t Flags =
-          ((Lf - Ones) & ~Lf) | ((Cr - Ones) & ~Cr) | ((Z - Ones) & ~Z);
-      if (Flags & Highs) return Begin + std::countr_zero(Flags & Highs) / 8;
-      Begin += sizeof Word;
-    }
+  if constexpr (BlockSearch) {
+    for (; static_cast<std::size_t>(Limit - Begin) >= SearchBlock; Begin += SearchBlock)
+      if (const unsigned Stops = BytesAmong(Begin, '\n', '\r', CtrlZ))
+        return Begin + std::countr_zero(Stops);
   }
   while (Begin != Limit && !EndsLine(*Begin)) ++Begin;
   return Begin;
@@ -82,10 +69,7 @@ bool OpenForReading(SourceFileRecord& File, const std::string& Name) {
   return true;
 }
 
-bool SourceAtEnd(SourceFileRecord& File) {
-  if (File.Start == File.End && !Fill(File)) return true;
-  return File.Buffer[File.Start] == CtrlZ;
-}
+bool FillSource(SourceFileRecord& File) { return Fill(File); }
 
 void ReadLine(SourceFileRecord& File, ShortText& Line) {
   Line.Clear();
