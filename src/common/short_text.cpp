@@ -12,11 +12,3 @@ ShortText UpperCase(const ShortText& Text) {
   for (int I = 0; I < Text.Length; ++I) Result.Data[I] = UpperLetter(Text.Data[I]);
   return Result;
 }
-
-void TrimLeading(ShortText& Text) {
-  int Skip = 0;
-  while (Skip < Text.Length && IsBlank(Text.Data[Skip])) ++Skip;
-  if (Skip == 0) return;
-  Text.Length = static_cast<std::uint8_t>(Text.Length - Skip);
-  std::memmove(Text.Data, Text.Data + Skip, Text.Length);
-}

@@ -27,7 +27,8 @@ constexpr ConstantLayout PascalLayout{"",          24,   " =",   32,    "$", ";"
 constexpr ConstantLayout CLayout{     "#define ",  0,    "",     48,    "0x", "",    "",     60,      "/* ",  " */"};
 constexpr ConstantLayout AsmLayout{   "",          24,   "equ",  32,    "0", "h",    "",     48,      "; ",   ""};
 
-void WriteConstantLine(const ConstantLayout& Layout) {
+// Inlined into each writer, so that the layout's pieces are constants there.
+[[gnu::always_inline]] inline void WriteConstantLine(const ConstantLayout& Layout) {
   MergeName();
   const GeneratorStateRecord& State = GeneratorState;
   ShortText& Line = OutputLine;  // built where EmitLine takes it from
