@@ -142,11 +142,16 @@ std::string Output(const Options& Opt, const std::string& What) { return Opt.Wor
 
 // One run of a case into the work folder; the include file and the console
 // bytes go to Prefix.out and Prefix.console.
+// Every run writes a new file: the last run's output is removed first,
+// outside the timing, so that no run pays for truncating another's.
 Outcome RunCase(const Options& Opt, const std::string& Binary, const Case& C,
                 const std::string& Prefix) {
   const std::string Out = Output(Opt, Prefix + ".out");
+  const std::string Console = Output(Opt, Prefix + ".console");
+  std::remove(Out.c_str());
+  std::remove(Console.c_str());
   if (C.Language.empty()) return Run("/bin/cat", {C.File->Path}, Out);
-  return Run(Binary, {C.File->Path, Out, C.Language}, Output(Opt, Prefix + ".console"));
+  return Run(Binary, {C.File->Path, Out, C.Language}, Console);
 }
 
 // The reference writes each case once; the measured binary must write the
