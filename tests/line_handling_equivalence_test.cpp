@@ -1,10 +1,11 @@
 // The per-line routines against plain models of what they must do, on many
-// generated inputs: the line reader (line ends found eight bytes at a time),
-// the scanner (words taken off a cursor), the type lookup (no upper-case
-// copy) and the number texts of the writers.
+// generated inputs: the line reader (line ends found a block at a time), the
+// scanner (words found in a bit mask of blanks), the type lookup (a hash of
+// the packed name), the text copies and the number texts of the writers.
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -231,6 +232,28 @@ TEST(NumberTexts, DecimalAndHexAgreeWithPrintf) {
     // Negative values show their low four bits only.
     std::snprintf(Expected, sizeof Expected, "%X", Value < 0 ? Value & 15 : Value);
     EXPECT_EQ(HexDigits(Value).Str(), Expected);
+  }
+}
+
+TEST(TextCopies, CopyTextMovesLikeMemmoveAndFillTextSetsLikeMemset) {
+  char Start[1024];
+  for (std::size_t I = 0; I < sizeof Start; ++I) Start[I] = static_cast<char>(I * 7 + 3);
+  for (std::size_t Count = 0; Count <= 255; ++Count)
+    for (int Shift : {-33, -17, -16, -9, -8, -1, 0, 1, 2, 7, 8, 15, 16, 31, 32, 64, 300}) {
+      char Expected[1024], Actual[1024];
+      std::memcpy(Expected, Start, sizeof Start);
+      std::memcpy(Actual, Start, sizeof Start);
+      std::memmove(Expected + 300 + Shift, Expected + 300, Count);
+      CopyText(Actual + 300 + Shift, Actual + 300, Count);
+      ASSERT_EQ(std::memcmp(Expected, Actual, sizeof Start), 0) << Count << " bytes, shift " << Shift;
+    }
+  for (std::size_t Count = 0; Count <= 255; ++Count) {
+    char Expected[300], Actual[300];
+    std::memset(Expected, 'x', sizeof Expected);
+    std::memset(Actual, 'x', sizeof Actual);
+    std::memset(Expected + 20, ' ', Count);
+    FillText(Actual + 20, ' ', Count);
+    ASSERT_EQ(std::memcmp(Expected, Actual, sizeof Expected), 0) << Count << " bytes";
   }
 }
 
