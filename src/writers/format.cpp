@@ -14,9 +14,21 @@ ShortText PadTo(const ShortText& Text, int Width) {
 ShortText HexText(std::uint32_t Number, int Digits) {
   static const char HexDigitSet[] = "0123456789ABCDEF";
   // All eight digits are spelled, lowest last, and the last Digits of them
-  // kept: a loop of fixed length, whatever the count.
+  // kept. On a little-endian machine the eight nibbles are spread over the
+  // bytes of one number, highest nibble in the lowest byte, and turned into
+  // digits all at once: a nibble n gets '0' + n, and 7 more from 10 on.
   char Spelled[8];
-  for (int At = 7; At >= 0; --At, Number >>= 4) Spelled[At] = HexDigitSet[Number & 15u];
+  if constexpr (std::endian::native == std::endian::little) {
+    std::uint64_t Bytes = Number;
+    Bytes = ((Bytes & 0xFFFF0000u) >> 16) | ((Bytes & 0x0000FFFFu) << 32);
+    Bytes = ((Bytes & 0x0000FF000000FF00u) >> 8) | ((Bytes & 0x000000FF000000FFu) << 16);
+    Bytes = ((Bytes & 0x00F000F000F000F0u) >> 4) | ((Bytes & 0x000F000F000F000Fu) << 8);
+    const std::uint64_t FromTen = ((Bytes + 0x0606060606060606u) >> 4) & 0x0101010101010101u;
+    Bytes += 0x3030303030303030u + FromTen * 7;
+    std::memcpy(Spelled, &Bytes, sizeof Spelled);
+  } else {
+    for (int At = 7; At >= 0; --At, Number >>= 4) Spelled[At] = HexDigitSet[Number & 15u];
+  }
   const int Count = Digits < 0 ? 0 : Digits > 8 ? 8 : Digits;  // 0 to 8 by contract
   ShortText Result;
   Result.Length = static_cast<std::uint8_t>(Count);
