@@ -1,10 +1,12 @@
 #include "common/text_file.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
+#include "common/byte_search.h"
 #include "common/run_end.h"
 
 SourceFileRecord SourceFile;
@@ -22,6 +24,18 @@ bool Fill(SourceFileRecord& File) {
 
 // Stop bytes of the line scan: LF, CR and Ctrl-Z.
 inline bool EndsLine(char C) { return C == '\n' || C == '\r' || C == CtrlZ; }
+
+// The first stop byte in [Begin, Limit), or Limit; a block at a time while
+// a whole block is left.
+const char* FindLineEnd(const char* Begin, const char* Limit) {
+  if constexpr (BlockSearch) {
+    for (; static_cast<std::size_t>(Limit - Begin) >= SearchBlock; Begin += SearchBlock)
+      if (const unsigned Stops = BytesAmong(Begin, '\n', '\r', CtrlZ))
+        return Begin + std::countr_zero(Stops);
+  }
+  while (Begin != Limit && !EndsLine(*Begin)) ++Begin;
+  return Begin;
+}
 
 // An empty name names no file, and a name holding NUL cannot be passed to
 // the platform whole: neither is opened.
@@ -42,6 +56,9 @@ bool OpenForReading(SourceFileRecord& File, const std::string& Name) {
   File.Handle = Openable(Name) ? std::fopen(Name.c_str(), "rb") : nullptr;
   if (!File.Handle) return false;
   std::setvbuf(File.Handle, nullptr, _IONBF, 0);  // the record buffers
+  // The buffer is made resident whole, so that a run's memory is the same
+  // for a file of any size.
+  std::memset(File.Buffer, 0, sizeof File.Buffer);
   // A directory opens but cannot be read: try the first block now.
   File.End = std::fread(File.Buffer, 1, TextFileBufferSize, File.Handle);
   if (File.End == 0 && std::ferror(File.Handle)) {
@@ -52,10 +69,7 @@ bool OpenForReading(SourceFileRecord& File, const std::string& Name) {
   return true;
 }
 
-bool SourceAtEnd(SourceFileRecord& File) {
-  if (File.Start == File.End && !Fill(File)) return true;
-  return File.Buffer[File.Start] == CtrlZ;
-}
+bool FillSource(SourceFileRecord& File) { return Fill(File); }
 
 void ReadLine(SourceFileRecord& File, ShortText& Line) {
   Line.Clear();
@@ -63,8 +77,7 @@ void ReadLine(SourceFileRecord& File, ShortText& Line) {
     if (File.Start == File.End && !Fill(File)) return;  // last line without a line end
     const char* Begin = File.Buffer + File.Start;
     const char* Limit = File.Buffer + File.End;
-    const char* Stop = Begin;
-    while (Stop != Limit && !EndsLine(*Stop)) ++Stop;
+    const char* Stop = FindLineEnd(Begin, Limit);
     Append(Line, std::string_view(Begin, static_cast<std::size_t>(Stop - Begin)));
     File.Start = static_cast<std::size_t>(Stop - File.Buffer);
     if (Stop == Limit) continue;
@@ -88,6 +101,7 @@ bool OpenForWriting(IncludeFileRecord& File, const std::string& Name) {
   File.Handle = Openable(Name) ? std::fopen(Name.c_str(), "wb") : nullptr;
   if (!File.Handle) return false;
   std::setvbuf(File.Handle, nullptr, _IONBF, 0);  // the record buffers
+  std::memset(File.Buffer, 0, sizeof File.Buffer);  // resident whole, as above
   return true;
 }
 

@@ -33,8 +33,14 @@ extern IncludeFileRecord IncludeFile;
 // directory, no permission, empty) gives false.
 bool OpenForReading(SourceFileRecord& File, const std::string& Name);
 
+// Refills the exhausted buffer of File; false at the end of the file.
+bool FillSource(SourceFileRecord& File);
+
 // True when no byte is left or the next byte is Ctrl-Z.
-bool SourceAtEnd(SourceFileRecord& File);
+inline bool SourceAtEnd(SourceFileRecord& File) {
+  if (File.Start == File.End && !FillSource(File)) return true;
+  return File.Buffer[File.Start] == CtrlZ;
+}
 
 // Reads the next line into Line: at most 255 bytes of it, the rest of the
 // line skipped with its line end (LF, CR or CR LF). A Ctrl-Z ends the line

@@ -56,19 +56,21 @@ void ResolveEntryValue() {
   const DefinitionFieldsRecord& Fields = DefinitionFields;
   GeneratorStateRecord& State = GeneratorState;
   if (!Fields.Name.Empty() && !Fields.ValueField.Empty()) {
-    // The four forms, each tested whatever the earlier ones found: only a
-    // field holding NUL is both a number field and a hex number field.
-    if (IsDecimalField(Fields.ValueField))
-      SetExplicitValue(ParseDecimalField(Fields.ValueField), false);
-    if (IsHexField(Fields.ValueField)) SetExplicitValue(ParseHexField(Fields.ValueField), true);
+    // The four forms. "$" and "#", the most common, are neither a number
+    // field nor a hex number field, so they are taken first; the two number
+    // forms are each tested whatever the other found: only a field holding
+    // NUL is both.
     if (Fields.ValueField == "$") {
       State.HasValue = true;
       State.Value = State.Location;
-    }
-    if (Fields.ValueField == "#") {
+    } else if (Fields.ValueField == "#") {
       State.HasValue = true;
       State.Value = State.Location;
       State.FieldSize = 0;
+    } else {
+      if (IsDecimalField(Fields.ValueField))
+        SetExplicitValue(ParseDecimalField(Fields.ValueField), false);
+      if (IsHexField(Fields.ValueField)) SetExplicitValue(ParseHexField(Fields.ValueField), true);
     }
   }
   State.Location = Checked32(std::int64_t{State.Location} + State.FieldSize, "ResolveEntryValue");

@@ -1,7 +1,11 @@
 #include "definitions/scanner.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
+#include "common/byte_search.h"
 #include "common/records.h"
 #include "definitions/field_types.h"
 #include "driver/messages.h"
@@ -20,22 +24,79 @@ void NextToken(ShortText& Text, ShortText& Word) {
   std::memmove(Text.Data, Text.Data + Length, Text.Length);
 }
 
+namespace {
+
+// ParseDefinitionLine takes the words off a cursor over LineText: the same
+// fields that NextToken gives on a working copy, without moving the rest of
+// the line after every word. The cursor keeps, for the 64 bytes around it,
+// one bit a byte telling blanks from the rest, so that each step to the
+// next word or the next blank is a bit search.
+struct LineCursor {
+  const char* Data;
+  int Length;
+  int Next = 0;
+  int WindowStart = 0;       // Blanks describes the bytes from WindowStart
+  int WindowEnd = 0;         // to WindowEnd, at most 64 and not past Length
+  std::uint64_t Blanks = 0;  // bit I: byte WindowStart + I is a blank
+
+  void LoadWindow(int Start) {
+    WindowStart = Start;
+    WindowEnd = std::min(Start + 64, Length);
+    Blanks = 0;
+    int At = Start;
+    if constexpr (BlockSearch) {
+      for (; At < WindowEnd && At + static_cast<int>(SearchBlock) <= ShortTextCapacity; At += SearchBlock)
+        Blanks |= std::uint64_t{BytesAmong(Data + At, ' ', '\t', '\t')} << (At - Start);
+    }
+    for (; At < WindowEnd; ++At) Blanks |= std::uint64_t{IsBlank(Data[At])} << (At - Start);
+  }
+
+  // Moves Next past the blanks (Blank) or past the other bytes (!Blank), to
+  // the first byte of the other kind or to the end of the text. The bits
+  // past WindowEnd mean nothing: a step that lands there ends the window.
+  void SkipWhile(bool Blank) {
+    while (Next < Length) {
+      if (Next >= WindowEnd) LoadWindow(Next);
+      const std::uint64_t Stops = (Blank ? ~Blanks : Blanks) >> (Next - WindowStart);
+      const int Step = Stops != 0 ? std::countr_zero(Stops) : 64;
+      if (Next + Step < WindowEnd) {
+        Next += Step;
+        return;
+      }
+      Next = WindowEnd;
+    }
+  }
+  std::string_view From(int Start) const {
+    return std::string_view(Data + Start, static_cast<std::size_t>(Next - Start));
+  }
+  std::string_view Word() {
+    SkipWhile(true);
+    const int Start = Next;
+    SkipWhile(false);
+    return From(Start);
+  }
+  bool AtMarker() const { return Next < Length && Data[Next] == TypeMarker; }
+  std::string_view Rest() const {
+    return std::string_view(Data + Next, static_cast<std::size_t>(Length - Next));
+  }
+};
+
+}  // namespace
+
 void ParseDefinitionLine() {
   DefinitionFieldsRecord& Fields = DefinitionFields;
   Fields.HasType = false;
-  ShortText Rest = LineText;
-  NextToken(Rest, Fields.Name);
-  NextToken(Rest, Fields.ValueField);
-  TrimLeading(Rest);
-  if (!Rest.Empty() && Rest.First() == TypeMarker) {
+  LineCursor Rest{LineText.Data, LineText.Length};
+  Fields.Name.Assign(Rest.Word());
+  Fields.ValueField.Assign(Rest.Word());
+  Rest.SkipWhile(true);
+  if (Rest.AtMarker()) {
     Fields.HasType = true;
-    ShortText Word;
-    NextToken(Rest, Word);
-    Fields.TypeName.Assign(Word.View().substr(1));  // only the one marker goes
+    Fields.TypeName.Assign(Rest.Word().substr(1));  // only the one marker goes
     GeneratorState.FieldSize = LookupFieldSize(Fields.TypeName);
     if (GeneratorState.FieldSize != 0) Append(Fields.Name, RunOptions.NameSuffix.View());
     if (GeneratorState.FieldSize == -1) Fatal("Invalid Parameter Type");
   }
-  TrimLeading(Rest);
-  Fields.Remark = Rest;
+  Rest.SkipWhile(true);
+  Fields.Remark.Assign(Rest.Rest());
 }

@@ -44,7 +44,8 @@ void WriteCStructureRow() {
   if (!CountTypedEntry("WriteCStructureRow")) return;
   const GeneratorStateRecord& State = GeneratorState;
 
-  ShortText Row("    { \"");
+  ShortText& Row = OutputLine;  // built where EmitLine takes it from
+  Row.Assign("    { \"");
   Append(Row, DefinitionFields.Name.View());
   Append(Row, "\", ");
   const ValueForms Forms = WrittenForms();
@@ -60,7 +61,6 @@ void WriteCStructureRow() {
   Append(Row, UpperCase(DefinitionFields.TypeName).View());
   const bool Last = State.EntryCount == State.LastParmCount;
   Append(Row, Last ? " }" : " },");
-  OutputLine = Row;
   EmitLine();
   if (!Last) return;
   OutputLine = ShortText("} ;");  // closes the initializer the header opened

@@ -33,21 +33,25 @@ constexpr ConstantLayout AsmLayout{   "",          24,   "equ",  32,    "0", "h"
 
 // Pads Line to Column; a line that has reached the column already gets one
 // space when the layout keeps its words apart.
-ShortText PadToColumn(const ShortText& Line, int Column, bool Apart) {
-  if (Apart && Line.Length >= Column) return Concat(Line, " ");
-  return PadTo(Line, Column);
+inline void PadToColumn(ShortText& Line, int Column, bool Apart) {
+  if (Apart && Line.Length >= Column)
+    Append(Line, ' ');
+  else
+    PadInPlace(Line, Column);
 }
 
-void WriteConstantLine(const ConstantLayout& Layout) {
+// Inlined into each writer, so that the layout's pieces are constants there.
+[[gnu::always_inline]] inline void WriteConstantLine(const ConstantLayout& Layout) {
   MergeName();
   const GeneratorStateRecord& State = GeneratorState;
-  ShortText Line(Layout.Lead);
+  ShortText& Line = OutputLine;  // built where EmitLine takes it from
+  Line.Assign(Layout.Lead);
   Append(Line, DefinitionFields.Name.View());
-  if (!Layout.Keyword.empty()) Line = PadToColumn(Line, Layout.NameColumn, Layout.Apart);
+  if (!Layout.Keyword.empty()) PadToColumn(Line, Layout.NameColumn, Layout.Apart);
   Append(Line, Layout.Keyword);
 
   const ValueForms Forms = WrittenForms();
-  Line = PadToColumn(Line, Layout.ValueColumn, Layout.Apart);
+  PadToColumn(Line, Layout.ValueColumn, Layout.Apart);
   if (Forms.Hex) {
     Append(Line, Layout.HexOpen);
     Append(Line, HexDigits(State.Value).View());
@@ -58,7 +62,7 @@ void WriteConstantLine(const ConstantLayout& Layout) {
     Append(Line, Layout.DecimalClose);
   }
 
-  Line = PadTo(Line, Layout.CommentColumn);  // also when no comment follows
+  PadInPlace(Line, Layout.CommentColumn);  // also when no comment follows
   const ShortText Note = TypeNote();
   if (!Note.Empty() || !DefinitionFields.Remark.Empty()) {
     Append(Line, Layout.CommentOpen);
@@ -66,7 +70,6 @@ void WriteConstantLine(const ConstantLayout& Layout) {
     Append(Line, DefinitionFields.Remark.View());
     Append(Line, Layout.CommentClose);
   }
-  OutputLine = Line;
   EmitLine();
 }
 
@@ -80,12 +83,13 @@ void WriteAssemblerEntry() { WriteConstantLine(AsmLayout); }
 // remark follow the value directly. Always decimal, never padded after.
 void WriteBatchEntry() {
   MergeName();
-  ShortText Line = PadTo(ShortText("set"), 24);
+  ShortText& Line = OutputLine;
+  Line.Assign("set");
+  PadInPlace(Line, 24);
   Append(Line, DefinitionFields.Name.View());
   Append(Line, '=');
   Append(Line, DecimalText(GeneratorState.Value).View());
   Append(Line, TypeNote().View());
   Append(Line, DefinitionFields.Remark.View());
-  OutputLine = Line;
   EmitLine();
 }

@@ -8,6 +8,14 @@
 // Text followed by spaces up to Width characters; never cut.
 ShortText PadTo(const ShortText& Text, int Width);
 
+// The same, in place: the writers pad the line they are building.
+inline void PadInPlace(ShortText& Text, int Width) {
+  const int Limit = Width < ShortTextCapacity ? Width : ShortTextCapacity;
+  if (Text.Length >= Limit) return;
+  FillText(Text.Data + Text.Length, ' ', static_cast<std::size_t>(Limit - Text.Length));
+  Text.Length = static_cast<std::uint8_t>(Limit);
+}
+
 // Exactly Digits upper-case hex digits of the low 4 x Digits bits of Number.
 ShortText HexText(std::uint32_t Number, int Digits);
 

@@ -33,7 +33,7 @@ void WritePascalRecordRow() {
   if (!CountTypedEntry("WritePascalRecordRow")) return;
   const GeneratorStateRecord& State = GeneratorState;
 
-  ShortText Row;
+  ShortText& Row = OutputLine;  // built where EmitLine takes it from, empty here
   if (State.EntryCount == 1) Append(Row, '(');  // opens the array constant
   Append(Row, "(ParmName : '");
   Append(Row, DefinitionFields.Name.View());
@@ -52,6 +52,5 @@ void WritePascalRecordRow() {
   Append(Row, "ParmType : type_");
   Append(Row, DefinitionFields.TypeName.View());
   Append(Row, State.EntryCount == State.LastParmCount ? " ));" : " ),");
-  OutputLine = Row;
   EmitLine();
 }
