@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include <unistd.h>
-
 #include "common/run_end.h"
 
 namespace {
@@ -19,10 +17,6 @@ struct ConsoleRecord {
   std::size_t Used = 0;
   bool Failed = false;  // once a write failed, nothing more is attempted
   std::string* Capture = nullptr;
-  // Whether the progress display is paced by the clock: on a terminal, where
-  // a person watches it, and into a capture. Elsewhere nobody watches, and
-  // the bytes wait in the buffer until it fills or the run ends.
-  bool Paced = true;
   std::chrono::steady_clock::time_point LastFlush = std::chrono::steady_clock::now();
 };
 
@@ -72,8 +66,7 @@ void ConsoleFlush() {
 
 void ConsoleShowProgress(std::string_view Text) {
   ConsoleWrite(Text);
-  if (Console.Paced &&
-      std::chrono::steady_clock::now() - Console.LastFlush >= ConsoleFlushInterval)
+  if (std::chrono::steady_clock::now() - Console.LastFlush >= ConsoleFlushInterval)
     ConsoleFlush();
 }
 
@@ -81,15 +74,11 @@ void ConsoleWriteQuietly(std::string_view Text) {
   if (Put(Text)) WriteBuffer();
 }
 
-void ConsoleCaptureInto(std::string* Target) {
-  Console.Capture = Target;
-  Console.Paced = Target != nullptr || isatty(STDOUT_FILENO) == 1;
-}
+void ConsoleCaptureInto(std::string* Target) { Console.Capture = Target; }
 
 void ConsoleReset() {
   Console.Used = 0;
   Console.Failed = false;
-  Console.Paced = Console.Capture != nullptr || isatty(STDOUT_FILENO) == 1;
   // The buffer is made resident now rather than page by page as the count
   // grows, so that a run's memory is the same for a file of any size.
   std::memset(Console.Buffer, 0, sizeof Console.Buffer);

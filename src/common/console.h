@@ -1,6 +1,7 @@
 // The console: standard output, written through one buffer so that the bytes
 // keep their order. The buffer is flushed when it fills, at a bounded rate
-// while the progress display runs on a terminal, and at the end of a run.
+// while the progress display runs, and at the end of a run. The same bytes
+// go out whether or not standard output is a terminal.
 #pragma once
 
 #include <string>
@@ -12,9 +13,9 @@ void ConsoleWrite(std::string_view Text);
 // Writes everything buffered; a failure ends the run with runtime error 101.
 void ConsoleFlush();
 
-// Appends a progress text. On a terminal (and into a capture) it also
-// flushes when the last flush is at least ConsoleFlushInterval old, so that
-// a person sees the count move; elsewhere the text waits in the buffer.
+// Appends a progress text and flushes when the last flush is at least
+// 50 ms old: a person sees the count move, and a long run makes at most
+// twenty writes a second for it.
 void ConsoleShowProgress(std::string_view Text);
 
 // For the runtime error line itself: appends and flushes, ignoring failure.
