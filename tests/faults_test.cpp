@@ -256,17 +256,7 @@ TEST(Faults, OneFileUnderTwoNamesIsRefusedInEveryLanguage) {
 }
 
 TEST(Faults, CommandLineErrorsCreateOrChangeNoFile) {
-  const std::string Usage =
-      "\n"
-      "USAGE: TOLVANE SRC DST LANG [H|D|M|S STRING|O OFFSET|X BYTES]\n"
-      "Where SRC and DST are source and dest file names\n"
-      "LANG is A[sm], C, P[ascal] or B[atch]\n"
-      "or PR for Pascal Record or CS for C Structure\n"
-      "H or D force output parameters to be Hex or Decimal\n"
-      "M Merges size field with token\n"
-      "X Sets Address Stride in Bytes\n"
-      "O Adds Offset\n"
-      "S option appends string to token\n";
+  const std::string Usage = test::UsageText;
   const std::string Range = RuntimeErrorText(201, "ParseCommandLine");
   struct Row {
     std::vector<std::string> Arguments;

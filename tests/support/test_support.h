@@ -37,6 +37,19 @@ RunResult RunInProcess(const std::vector<std::string>& Arguments);
 RunResult RunBinary(const std::vector<std::string>& Arguments, const std::string& WorkDir,
                     const std::string& StdoutPath = "");
 
+// The usage text, byte for byte, as the console shows it.
+inline const char UsageText[] =
+    "\n"
+    "USAGE: TOLVANE SRC DST LANG [H|D|M|S STRING|O OFFSET|X BYTES]\n"
+    "Where SRC and DST are source and dest file names\n"
+    "LANG is A[sm], C, P[ascal] or B[atch]\n"
+    "or PR for Pascal Record or CS for C Structure\n"
+    "H or D force output parameters to be Hex or Decimal\n"
+    "M Merges size field with token\n"
+    "X Sets Address Stride in Bytes\n"
+    "O Adds Offset\n"
+    "S option appends string to token\n";
+
 // Where the built binary is.
 std::string BinaryPath();
 
